@@ -1,0 +1,2 @@
+CREATE TABLE zh (lx INTEGER, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER, zf INTEGER, jxjx INTEGER, xb TEXT);
+CREATE INDEX zh_family ON zh (lx, bh11, bh12);

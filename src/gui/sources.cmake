@@ -1,0 +1,5 @@
+list(APPEND YAV_UI_SOURCES
+  gui/messages.cpp gui/messages.h
+  gui/fonts.cpp gui/fonts.h
+  gui/widgets.cpp gui/widgets.h
+  gui/qtext.h)
