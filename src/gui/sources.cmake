@@ -2,4 +2,5 @@ list(APPEND YAV_UI_SOURCES
   gui/messages.cpp gui/messages.h
   gui/fonts.cpp gui/fonts.h
   gui/widgets.cpp gui/widgets.h
+  gui/savetext.cpp gui/savetext.h
   gui/qtext.h)
