@@ -1,0 +1,1 @@
+CREATE TABLE "81" (num INTEGER PRIMARY KEY, yy TEXT, jx TEXT, "as" TEXT, content TEXT);
