@@ -129,6 +129,7 @@ def write_samples(path, grades):
         exact = yavscore.exact_score(s1, s2, g1, g2, grades)
         rows.append((s1, s2, g1, g2, h, p, e, t, o, title, grades[title],
                      ("%g" % exact), yavscore.round_score(exact)))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "w", encoding="utf-8", newline="\n") as f:
         f.write("# Score samples written by tools/gen_zh.py from tools/yavscore.py: strokes of the\n"
                 "# family name (s2 0: one character) and given name (g2 0: one character), the grid\n"
