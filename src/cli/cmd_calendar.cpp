@@ -87,7 +87,7 @@ int cmdTerm(const cli::Args& args, std::ostream& out)
 {
     if (args.positional.size() != 2)
         throw cli::UsageError("give the year and the term's index");
-    const int year = integerInRange(args.positional[0], "YEAR", 1, 9998);
+    const int year = integerInRange(args.positional[0], "YEAR", 1, 9999);
     const int n = integerInRange(args.positional[1], "INDEX", 0, 23);
     out << formatDateTime(SolarTermTime(year, n)) << '\n';
     return 0;
