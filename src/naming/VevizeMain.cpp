@@ -1,6 +1,8 @@
 #include "naming/VevizeMain.h"
 #include "ui_VevizeMain.h"
 
+#include "almanac/DateWin.h"
+
 #include "core/database.h"
 #include "core/datafiles.h"
 #include "core/gbk.h"
@@ -65,7 +67,7 @@ const std::vector<DIzoDuzede::Route>& DIzoDuzede::toolbarRoutes()
         {"RzToolButton7", "本日吉日"},
         {"RzToolButton8", "快速解梦"},
         {"RzToolButton9", "人工起名"},
-        {"RzToolButton10", "黄历"},
+        {"RzToolButton10", "黄历", &DIzoDuzede::N41Click},
         {"RzToolButton12", "退出", &DIzoDuzede::RzToolButton12Click},
     };
     return routes;
@@ -116,7 +118,7 @@ const std::vector<DIzoDuzede::Menu>& DIzoDuzede::menus()
           R{"N35", "耳热测占卜", nullptr, nullptr, "耳热测吉凶", 5},
           R{"N36", "耳鸣测占卜", nullptr, nullptr, "耳鸣测吉凶", 6}, R{"N50", "-"}, R{"N37", "手机号码分析"},
           R{"QQ1", "QQ号码分析"}, R{"N38", "更多数字分析"}, R{"N39", "网名分析"}, R{"N42", "-"},
-          R{"N40", "生男生女"}, R{"N41", "万年历法"}}},
+          R{"N40", "生男生女"}, R{"N41", "万年历法", &DIzoDuzede::N41Click}}},
         {"R1", "客户服务(&S)",
          {R{"N43", "客户服务"}, R{"N45", "给我们发邮件", &DIzoDuzede::N45Click},
           R{"QQ2", "与QQ对话", &DIzoDuzede::QQ2Click}}},
@@ -375,6 +377,8 @@ void DIzoDuzede::N47Click()
 }
 
 void DIzoDuzede::N49Click() { ShowInfo(QStringLiteral("感谢你的使用,软件是最新版无需升级!")); }
+
+void DIzoDuzede::N41Click() { showPerpetualCalendar(this); }
 
 void DIzoDuzede::openArticle(const char*)
 {

@@ -82,6 +82,7 @@ private:
     void N46Click();
     void N47Click();
     void N49Click();
+    void N41Click();
 
     void openArticle(const char* key);
     void openOmen(const char* heading, int number);
