@@ -56,6 +56,40 @@ int cmdScore(const cli::Args& args, std::ostream& out)
     return 0;
 }
 
+// The word row of each character (found by its own form, else as a traditional form); a
+// character without a row prints alone.
+int cmdChar(const cli::Args& args, std::ostream& out)
+{
+    if (args.positional.empty())
+        throw cli::UsageError("no character given");
+    db::Query query(ConnStrCode());
+    for (const auto& ch : args.positional) {
+        requireGbk(ch);
+        bool found = false;
+        for (const char* column : {"zi", "ft"}) {
+            query.setSql(std::string("select zi, ft, bh, wuhang, xb, px from word where ") + column + " = "
+                         + db::quote(ch) + " order by id limit 1");
+            try {
+                query.open();
+            } catch (const db::Error& e) {
+                throw cli::Failure(e.what());
+            }
+            if (!query.isEmpty()) {
+                out << query.text(0);
+                for (int f = 1; f < query.fieldCount(); ++f)
+                    out << '\t' << query.text(f);
+                out << '\n';
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            out << ch << '\n';
+    }
+    return 0;
+}
+
+const cli::Registrar charCommand{{"char", "char CHAR...", {}, {}, &cmdChar}};
 const cli::Registrar strokesCommand{{"strokes", "strokes CHAR...", {}, {}, &cmdStrokes}};
 const cli::Registrar scoreCommand{{"score", "score FAMILY GIVEN", {}, {}, &cmdScore}};
 

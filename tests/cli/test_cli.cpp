@@ -25,6 +25,7 @@ TEST(CliNaming, StrokesAndScores)
         {{"score", "王", "明"}, "81\n"},
         {{"score", "欧阳", "明"}, "88\n"},
         {{"score", "王", "明明"}, "0\n"},
+        {{"char", "王", "國", "龙", "'"}, "王\t王\t4\t土\t0\t10\n国\t國\t11\t木\t男\t20\n龙\n'\n"},
     };
     for (const auto& c : cases) {
         auto r = runCli(withFixture(c.args));
