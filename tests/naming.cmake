@@ -1,2 +1,5 @@
 yav_add_test(NAME naming_lookups SOURCES core/test_lookups.cpp)
 yav_add_test(NAME ui_mainwindow SOURCES ui/test_mainwindow.cpp QT)
+yav_add_test(NAME naming_plans SOURCES core/test_plans.cpp)
+yav_add_test(NAME naming_run SOURCES core/test_namerun.cpp)
+yav_add_test(NAME naming_resultlist SOURCES core/test_resultlist.cpp)
