@@ -8,18 +8,28 @@
 #include "core/gbk.h"
 #include "gui/fonts.h"
 #include "gui/messages.h"
+#include "gui/printtext.h"
 #include "gui/qtext.h"
+#include "gui/savetext.h"
 #include "gui/widgets.h"
 #include "naming/lookups.h"
+#include "naming/namingthread.h"
+#include "naming/plans.h"
 #include "naming/support.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -96,7 +106,8 @@ const std::vector<DIzoDuzede::Menu>& DIzoDuzede::menus()
     using R = Route;
     static const std::vector<Menu> m = {
         {"F1", "系统(&F)",
-         {R{"N1", "新建起名"}, R{"N2", "保存起名"}, R{"N3", "-"}, R{"N4", "打印设置"}, R{"N5", "打印"}, R{"N7", "-"},
+         {R{"N1", "新建起名"}, R{"N2", "保存起名", &DIzoDuzede::N2Click}, R{"N3", "-"},
+          R{"N4", "打印设置", &DIzoDuzede::N4Click}, R{"N5", "打印", &DIzoDuzede::N5Click}, R{"N7", "-"},
           R{"N6", "关闭软件"}}},
         {"N23", "本日吉日(&H)", {R{"N24", "本日吉日"}, R{"N25", "吉日分类查询"}}},
         {"N26", "周公解梦(&J)", {R{"N27", "周公解析"}, R{"N28", "解梦全书"}}},
@@ -152,7 +163,11 @@ DIzoDuzede::DIzoDuzede(QWidget* parent)
     m_ui->Gudingzi->setValidator(new GbkLengthValidator(2, m_ui->Gudingzi));
     m_ui->ListBox1->setFont(fonts::song(12, true));
     m_ui->ListBox1->setStyleSheet(QStringLiteral("QListWidget { color: red; } QListWidget::item { height: 15px; }"));
+    // Rows of one fixed height: the list lays out thousands of names without measuring each.
+    m_ui->ListBox1->setUniformItemSizes(true);
     m_ui->MemoSuccess->setFont(fonts::mono(12));
+    // Runs append thousands of rows; a read-only list needs no undo history.
+    m_ui->MemoSuccess->setUndoRedoEnabled(false);
     m_ui->MemoSuccess->setPlainText(joinLines(gbk::wrap(IntroText, IntroLineBytes)).chopped(1));
 
     buildToolbar();
@@ -162,7 +177,11 @@ DIzoDuzede::DIzoDuzede(QWidget* parent)
     FormCreate();
 }
 
-DIzoDuzede::~DIzoDuzede() = default;
+DIzoDuzede::~DIzoDuzede()
+{
+    // A run still going on is stopped and waited for before the window goes.
+    stopRun();
+}
 
 void DIzoDuzede::setExitHook(std::function<void(int)> hook) { g_exitHook = std::move(hook); }
 
@@ -244,7 +263,10 @@ void DIzoDuzede::wireHandlers()
         w->installEventFilter(this);
     connect(m_ui->CBFeeXX, &QCheckBox::clicked, this, &DIzoDuzede::CBFeeXXClick);
     connect(m_ui->CBXingshi, &QComboBox::activated, this, &DIzoDuzede::CBXingshiClick);
+    connect(m_ui->RzBitBtn1, &QPushButton::clicked, this, &DIzoDuzede::RzBitBtn1Click);
+    connect(m_ui->RzBitBtn2, &QPushButton::clicked, this, &DIzoDuzede::RzBitBtn2Click);
     connect(m_ui->RzBitBtn3, &QPushButton::clicked, this, &DIzoDuzede::RzBitBtn3Click);
+    connect(m_ui->Button4, &QPushButton::clicked, this, &DIzoDuzede::Button4Click);
 }
 
 bool DIzoDuzede::eventFilter(QObject* watched, QEvent* event)
@@ -312,12 +334,39 @@ void DIzoDuzede::refill()
 
 void DIzoDuzede::FillCodeList(const std::string& family)
 {
-    // The plans of the stroke-combination table arrive with the naming workbench; until then the
-    // list offers the automatic choice alone, after the family name's strokes were looked up.
-    GetStrokes(gbk::cut(family, 0, 2).text);
+    naming::NamingInput input = namingInput();
+    input.family = family;
+    // Everything is read before the list changes, so a failure leaves the old entries.
+    const naming::PlanList list = naming::fillCodeList(*ADOTem, input);
+    NameForm = list.nameForm;
     m_ui->CBCode->clear();
-    m_ui->CBCode->addItem(QStringLiteral("电脑全自动"));
+    for (const auto& entry : list.entries)
+        m_ui->CBCode->addItem(qs(entry));
     m_ui->CBCode->setCurrentIndex(0);
+}
+
+naming::NamingInput DIzoDuzede::namingInput() const
+{
+    naming::NamingInput in;
+    in.family = gbk::trim(us(m_ui->Xing->text()));
+    in.male = m_ui->CBsex->currentText() == QStringLiteral("男");
+    in.singleName = m_ui->CBXingshi->currentText() == QStringLiteral("单字名");
+    in.elements = {m_ui->CBjin->isChecked(), m_ui->CBMu->isChecked(), m_ui->CBshui->isChecked(),
+                   m_ui->CBhuo->isChecked(), m_ui->CBTu->isChecked()};
+    in.fixedOn = m_ui->CBzhishukongz->isChecked();
+    in.fixedThird = m_ui->CBdijizi->currentText() == QStringLiteral("第三字");
+    in.fixedChar = gbk::trim(us(m_ui->Gudingzi->text()));
+    if (m_ui->CBFeeXX->isChecked()) {
+        // Leaving the field turns any other text into a number, so only a whole number counts.
+        bool ok = false;
+        const qlonglong minimum = m_ui->ZuidiFee->text().trimmed().toLongLong(&ok);
+        if (ok)
+            in.minScore = minimum;
+    }
+    in.plan = gbk::trim(us(m_ui->CBCode->currentText()));
+    for (int i = 1; i < m_ui->CBCode->count(); ++i)
+        in.plans.push_back(us(m_ui->CBCode->itemText(i)));
+    return in;
 }
 
 void DIzoDuzede::XingExit() { refill(); }
@@ -353,6 +402,152 @@ void DIzoDuzede::SorcssExit()
     const QString t = m_ui->Sorcss->text().trimmed();
     if (!t.isEmpty() && !isWholeNumber(t))
         m_ui->Sorcss->setText(QStringLiteral("95"));
+}
+
+// --- naming run and result list ------------------------------------------------------------
+
+void DIzoDuzede::RzBitBtn1Click()
+{
+    // An earlier run is asked to stop and waited for, so the window never waits for a whole run;
+    // its names would be cleared by this one anyway.
+    stopRun();
+    if (!checkGbkText(m_ui->Xing->text(), QStringLiteral("姓氏"))
+        || !checkGbkText(m_ui->Gudingzi->text(), QStringLiteral("固定字")))
+        return;
+    naming::NamingInput input = namingInput();
+    m_ui->MemoSuccess->clear();
+    m_ui->ListBox1->clear();
+    m_pendingHigh.clear();
+    m_listLayout.invalidate();
+    m_rows.reset();
+    // Raised here rather than by the worker, so that a stop pressed right after the start holds.
+    RunFlag = 1;
+    const quint64 run = ++m_runId;
+    m_thread = std::make_unique<TMythread>(std::move(input), ConnStrCode(), RunFlag);
+    connect(m_thread.get(), &TMythread::namesReady, this, [this, run](const QStringList& lines) {
+        if (run == m_runId)
+            OutputName(lines);
+    });
+    connect(m_thread.get(), &TMythread::runEnded, this, [this, run](int rows, const QString& error) {
+        if (run == m_runId)
+            runEnded(rows, error);
+    });
+    m_thread->start();
+}
+
+void DIzoDuzede::RzBitBtn2Click()
+{
+    m_ui->RzBitBtn2->setEnabled(false);
+    RunFlag = 0;
+    if (m_thread)
+        m_thread->wake();
+    m_ui->RzBitBtn2->setEnabled(true);
+}
+
+void DIzoDuzede::stopRun()
+{
+    if (!m_thread)
+        return;
+    RunFlag = 0;
+    m_thread.reset(); // wakes the worker and waits for it
+}
+
+void DIzoDuzede::OutputName(const QStringList& lines)
+{
+    // The high-score bar is read for every batch; within one nothing on this thread can change it.
+    const bool autoPick = m_ui->CBInitFee->isChecked();
+    const std::string bar = us(m_ui->Sorcss->text());
+    QStringList high, rows;
+    for (const QString& line : lines) {
+        const auto step = m_rows.add(us(line), autoPick, bar);
+        if (step.high)
+            high << qs(step.name);
+        if (step.row)
+            rows << qs(*step.row);
+    }
+    m_pendingHigh << high;
+    if (!m_listLayout.isValid() || m_listLayout.elapsed() >= 100)
+        flushHighNames();
+    appendFullRows(rows);
+    if (m_thread)
+        m_thread->batchTaken();
+}
+
+void DIzoDuzede::flushHighNames()
+{
+    // A list view lays out its items anew after every insertion, and only once the event loop
+    // falls idle, which a run keeps it from; so names are added a few times a second and laid out
+    // at once, and the list grows on screen together with the full list.
+    m_listLayout.start();
+    if (m_pendingHigh.isEmpty())
+        return;
+    m_ui->ListBox1->addItems(m_pendingHigh);
+    m_pendingHigh.clear();
+    m_ui->ListBox1->doItemsLayout();
+}
+
+void DIzoDuzede::runEnded(int, const QString& error)
+{
+    flushHighNames();
+    // The last, shorter row belongs to the list as well.
+    if (auto row = m_rows.finish())
+        appendFullRows({qs(*row)});
+    if (!error.isEmpty())
+        ShowError(QStringLiteral("取名失败：") + error, this);
+}
+
+void DIzoDuzede::appendFullRows(const QStringList& rows)
+{
+    if (rows.isEmpty())
+        return;
+    QTextDocument* doc = m_ui->MemoSuccess->document();
+    QTextCursor cursor(doc);
+    cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    for (const QString& row : rows) {
+        if (!doc->isEmpty())
+            cursor.insertBlock();
+        cursor.insertText(row);
+    }
+    cursor.endEditBlock();
+}
+
+void DIzoDuzede::Button4Click()
+{
+    flushHighNames();
+    QString text;
+    for (int i = 0; i < m_ui->ListBox1->count(); ++i)
+        text += m_ui->ListBox1->item(i)->text() + QLatin1Char('\n');
+    m_ui->MemoSave->setPlainText(text);
+    // An empty list copies nothing, and the clipboard keeps what it had.
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+    ShowInfo(QStringLiteral("复制成功！"));
+}
+
+// --- saving and printing --------------------------------------------------------------------
+
+void DIzoDuzede::N2Click()
+{
+    const QString text = m_ui->MemoSuccess->toPlainText();
+    if (text.trimmed().isEmpty())
+        return;
+    m_ui->MemoSave->setPlainText(text);
+    saveTextWithDialog(this, m_saveName, m_ui->Xing->text().trimmed(), m_ui->MemoSave->toPlainText());
+}
+
+void DIzoDuzede::N4Click()
+{
+    if (!m_printer)
+        m_printer = makeTextPrinter();
+    pageSetup(this, *m_printer);
+}
+
+void DIzoDuzede::N5Click()
+{
+    if (!m_printer)
+        m_printer = makeTextPrinter();
+    printText(*m_printer, m_ui->MemoSuccess->toPlainText());
 }
 
 // --- buttons and menu items -----------------------------------------------------------------

@@ -1,7 +1,11 @@
 #pragma once
 // The main window: naming inputs, the two result lists, toolbar, menu and status bar. It owns
 // the main database connection and the workbench's two queries.
+#include "naming/resultlist.h"
+
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
@@ -11,6 +15,11 @@
 
 namespace Ui {
 class DIzoDuzede;
+}
+class QPrinter;
+class TMythread;
+namespace yav::naming {
+struct NamingInput;
 }
 namespace yav::db {
 class Connection;
@@ -67,6 +76,8 @@ private:
 
     void refill();
     void FillCodeList(const std::string& family);
+    // The naming inputs as the controls show them now.
+    yav::naming::NamingInput namingInput() const;
 
     void XingExit();
     void GudingziExit();
@@ -74,6 +85,18 @@ private:
     void CBXingshiClick();
     void ZuidiFeeExit();
     void SorcssExit();
+
+    void RzBitBtn1Click();
+    void RzBitBtn2Click();
+    void stopRun();
+    void OutputName(const QStringList& lines);
+    void runEnded(int rows, const QString& error);
+    void appendFullRows(const QStringList& rows);
+    void flushHighNames();
+    void Button4Click();
+    void N2Click();
+    void N4Click();
+    void N5Click();
 
     void RzBitBtn3Click();
     void RzToolButton12Click();
@@ -95,4 +118,11 @@ private:
 
     int NameForm = 12;
     std::atomic<unsigned char> RunFlag{0};
+    std::unique_ptr<TMythread> m_thread; // the worker of the latest run, kept until the next start
+    quint64 m_runId = 0;                 // names of earlier runs still on their way are dropped
+    yav::naming::ResultList m_rows;      // RowText and RowCount of the full list
+    QStringList m_pendingHigh;           // high-score names not yet in the list
+    QElapsedTimer m_listLayout;          // since they were last added
+    QString m_saveName;                  // what the save dialog held after the last save
+    std::unique_ptr<QPrinter> m_printer; // print settings of the full list
 };

@@ -4,4 +4,5 @@ list(APPEND YAV_CORE_SOURCES
   naming/namerun.cpp naming/namerun.h
   naming/resultlist.cpp naming/resultlist.h)
 list(APPEND YAV_UI_SOURCES
-  naming/VevizeMain.cpp naming/VevizeMain.h naming/VevizeMain.ui)
+  naming/VevizeMain.cpp naming/VevizeMain.h naming/VevizeMain.ui
+  naming/namingthread.cpp naming/namingthread.h)
