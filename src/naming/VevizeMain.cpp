@@ -2,6 +2,7 @@
 #include "ui_VevizeMain.h"
 
 #include "almanac/DateWin.h"
+#include "numerology/Unt_Main.h"
 
 #include "core/database.h"
 #include "core/datafiles.h"
@@ -70,7 +71,7 @@ const std::vector<DIzoDuzede::Route>& DIzoDuzede::toolbarRoutes()
     static const std::vector<Route> routes = {
         {"RzToolButton2", "八字分析"},
         {"RzToolButton1", "快速取名"},
-        {"RzToolButton3", "名字详解"},
+        {"RzToolButton3", "名字详解", &DIzoDuzede::RzToolButton3Click},
         {"RzToolButton4", "文字五行"},
         {"RzToolButton5", "五格表", nullptr, "XM016"},
         {"RzToolButton6", "三才表", nullptr, "XM017"},
@@ -267,6 +268,7 @@ void DIzoDuzede::wireHandlers()
     connect(m_ui->RzBitBtn2, &QPushButton::clicked, this, &DIzoDuzede::RzBitBtn2Click);
     connect(m_ui->RzBitBtn3, &QPushButton::clicked, this, &DIzoDuzede::RzBitBtn3Click);
     connect(m_ui->Button4, &QPushButton::clicked, this, &DIzoDuzede::Button4Click);
+    connect(m_ui->ListBox1, &QListWidget::itemDoubleClicked, this, &DIzoDuzede::ListBox1DblClick);
 }
 
 bool DIzoDuzede::eventFilter(QObject* watched, QEvent* event)
@@ -572,6 +574,26 @@ void DIzoDuzede::N47Click()
 }
 
 void DIzoDuzede::N49Click() { ShowInfo(QStringLiteral("感谢你的使用,软件是最新版无需升级!")); }
+
+// --- hand-off to the name analysis -----------------------------------------------------------
+
+void DIzoDuzede::showAnalysis(const QString& given)
+{
+    ShowNameAnalysis(this, m_ui->Xing->text().trimmed(), m_ui->CBsex->currentText().trimmed(),
+                     m_ui->SYear->currentText(), m_ui->SMonth->currentText(), m_ui->Sday->currentText(),
+                     m_ui->Shour->currentText(), m_ui->CBFen->currentText(), m_ui->ComDate->currentIndex(), given);
+}
+
+void DIzoDuzede::ListBox1DblClick()
+{
+    // Only a selected name of a non-empty list is handed over; anything else is ignored.
+    QListWidgetItem* item = m_ui->ListBox1->currentItem();
+    if (m_ui->ListBox1->count() == 0 || !item)
+        return;
+    showAnalysis(handOffGivenName(item->text(), m_ui->Xing->text().trimmed()));
+}
+
+void DIzoDuzede::RzToolButton3Click() { showAnalysis(QString()); }
 
 void DIzoDuzede::N41Click() { showPerpetualCalendar(this); }
 

@@ -106,6 +106,9 @@ private:
     void N47Click();
     void N49Click();
     void N41Click();
+    void ListBox1DblClick();
+    void RzToolButton3Click();
+    void showAnalysis(const QString& given);
 
     void openArticle(const char* key);
     void openOmen(const char* heading, int number);

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -246,6 +248,46 @@ private slots:
         leave(xing);
         QCOMPARE(messages::taken().size(), 2);
         QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("CBCode"))->count(), 1);
+    }
+
+    void handOffToTheNameAnalysis()
+    {
+        // The analysis window is modal: a timer reads it and closes it.
+        QStringList seen;
+        auto readAndClose = [&seen] {
+            QTimer::singleShot(0, [&seen] {
+                QWidget* w = QApplication::activeModalWidget();
+                if (!w)
+                    return;
+                auto* a = w->findChild<QLineEdit*>(QStringLiteral("NameA"));
+                auto* b = w->findChild<QLineEdit*>(QStringLiteral("NameB"));
+                seen << w->windowTitle() + QLatin1Char('|') + (a ? a->text() : QStringLiteral("?")) + QLatin1Char('|')
+                            + (b ? b->text() : QStringLiteral("?"));
+                w->close();
+            });
+        };
+        auto* list = child<QListWidget>("ListBox1");
+        child<QLineEdit>("Xing")->setText(QStringLiteral("欧阳"));
+
+        // No item, then an item that is not selected: nothing opens.
+        readAndClose();
+        emit list->itemDoubleClicked(nullptr);
+        QCoreApplication::processEvents();
+        list->addItem(QStringLiteral("欧阳明轩(95分)"));
+        list->setCurrentItem(nullptr);
+        emit list->itemDoubleClicked(list->item(0));
+        QVERIFY(seen.isEmpty());
+
+        list->setCurrentRow(0);
+        readAndClose();
+        emit list->itemDoubleClicked(list->item(0));
+        QCOMPARE(seen, QStringList{QStringLiteral("姓名分析|欧阳|明轩")});
+
+        seen.clear();
+        child<QLineEdit>("Xing")->clear();
+        readAndClose();
+        child<QToolButton>("RzToolButton3")->click();
+        QCOMPARE(seen, QStringList{QStringLiteral("姓名分析||")});
     }
 
     void everyWayOutShutsDown()
