@@ -1,8 +1,13 @@
-# yav_add_test(NAME name SOURCES files... [QT] [ARGS args...])
-#   GoogleTest against yav_core by default; QT builds a Qt Test against yav_ui that runs offscreen.
+# yav_add_test(NAME name SOURCES files... [QT | CLI] [ARGS args...])
+#   GoogleTest against yav_core by default; QT builds a Qt Test against yav_ui that runs offscreen;
+#   CLI builds a GoogleTest that runs the built yavname-cli (tests/cli/clirunner.h).
 #   Every test finds the database files of the build in YAV_DATA_DIR and runs from the build's bin/.
 function(yav_add_test)
-  cmake_parse_arguments(T "QT" "NAME" "SOURCES;ARGS" ${ARGN})
+  cmake_parse_arguments(T "QT;CLI" "NAME" "SOURCES;ARGS" ${ARGN})
+  if(T_CLI)
+    list(APPEND T_SOURCES ${PROJECT_SOURCE_DIR}/tests/cli/climain.cpp)
+    list(PREPEND T_ARGS $<TARGET_FILE:yavname-cli>)
+  endif()
   add_executable(${T_NAME} ${T_SOURCES})
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   if(T_QT)
@@ -12,6 +17,9 @@ function(yav_add_test)
     target_link_libraries(${T_NAME} PRIVATE yav_core GTest::gtest GTest::gtest_main yav_common_cfg)
   endif()
   add_dependencies(${T_NAME} yav_databases yav_fixtures)
+  if(T_CLI)
+    add_dependencies(${T_NAME} yavname-cli)
+  endif()
   add_test(NAME ${T_NAME} COMMAND ${T_NAME} ${T_ARGS} WORKING_DIRECTORY ${YAV_BIN_DIR})
   set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen;YAV_DATA_DIR=${YAV_BIN_DIR};YAV_FIXTURE_DIR=${CMAKE_BINARY_DIR}/fixtures;YAV_SOURCE_DIR=${PROJECT_SOURCE_DIR};LANG=C.UTF-8")

@@ -91,11 +91,3 @@ TEST(CliCalendar, Errors)
         EXPECT_TRUE(r.out.empty()) << r.out;
     }
 }
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc > 1)
-        cliPath() = argv[1];
-    return RUN_ALL_TESTS();
-}

@@ -106,11 +106,3 @@ TEST(CliNames, Errors)
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("YavCode.dll"), std::string::npos);
 }
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc > 1)
-        cliPath() = argv[1];
-    return RUN_ALL_TESTS();
-}

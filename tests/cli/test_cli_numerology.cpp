@@ -88,11 +88,3 @@ TEST(CliNumerology, GridsAndNumbers)
     auto r = runCli({"number", "162"});
     EXPECT_EQ(r.out.rfind("大展鸿图，信用得固，名利双收，可获成功|吉|主人性格类型：[做事喜好凭直觉型]", 0), 0u) << r.out;
 }
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc > 1)
-        cliPath() = argv[1];
-    return RUN_ALL_TESTS();
-}
