@@ -75,6 +75,13 @@ class WordTable(unittest.TestCase):
         for ch in "死病贼屎氧的吗匕":
             self.assertEqual(BY_ZI[ch]["xb"], "-", ch)
 
+    def test_every_stroke_count_has_characters_of_each_sex(self):
+        # Two-character names draw only characters of the child's sex, so a given-name stroke
+        # count without any leaves its plans empty. One stroke has only 一 and 乙.
+        pool = collections.Counter((int(w["bh"]), w["xb"]) for w in WORD if w["xb"] in ("男", "女"))
+        missing = ["%d %s" % (n, sex) for n in range(2, 25) for sex in ("男", "女") if pool[(n, sex)] == 0]
+        self.assertEqual(missing, [])
+
     def test_best_name_characters_rank_first(self):
         self.assertLess(int(BY_ZI["浩"]["px"]), int(BY_ZI["桌"]["px"]))
         self.assertLess(int(BY_ZI["婷"]["px"]), int(BY_ZI["扒"]["px"]))
