@@ -14,7 +14,9 @@ STCharacters.txt), in Unihan's own line format: U+XXXX <TAB> field <TAB> value.
 import bz2
 import os
 import sys
-import unicodedata
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import chardata  # noqa: E402
 
 FIELDS = (
     "kRSKangXi",            # Kangxi radical and residual strokes (strokes)
@@ -38,18 +40,12 @@ ROOT = os.path.dirname(HERE)
 
 
 def gbk_ideographs():
+    """The ideographs GBK encodes, with the unified forms of its compatibility ideographs."""
     out = set()
-    for lead in range(0x81, 0xFF):
-        for trail in range(0x40, 0xFF):
-            if trail == 0x7F:
-                continue
-            try:
-                ch = bytes([lead, trail]).decode("gbk")
-            except UnicodeDecodeError:
-                continue
-            if unicodedata.name(ch, "").startswith("CJK "):
-                out.add(ch)
-                out.add(unicodedata.normalize("NFC", ch))
+    for _, _, ch in chardata.gbk_codes():
+        if chardata.is_ideograph(ch):
+            out.add(ch)
+            out.add(chardata.unify(ch))
     return out
 
 

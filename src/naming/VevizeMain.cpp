@@ -169,7 +169,7 @@ DIzoDuzede::DIzoDuzede(QWidget* parent)
     m_ui->MemoSuccess->setFont(fonts::mono(12));
     // Runs append thousands of rows; a read-only list needs no undo history.
     m_ui->MemoSuccess->setUndoRedoEnabled(false);
-    m_ui->MemoSuccess->setPlainText(joinLines(gbk::wrap(IntroText, IntroLineBytes)).chopped(1));
+    m_ui->MemoSuccess->setPlainText(joinLines(gbk::wrap(IntroText, IntroLineBytes)));
 
     buildToolbar();
     buildMenu();

@@ -131,10 +131,7 @@ void TFrmmain::RzButton1Click()
     }
     m_family = u.NameA->text().trimmed();
     m_given = u.NameB->text().trimmed();
-    QStringList lines;
-    for (const auto& l : r.lines)
-        lines << qs(l);
-    u.RzMemo1->setPlainText(lines.join(QLatin1Char('\n')));
+    u.RzMemo1->setPlainText(joinLines(r.lines));
     ScrollToTop();
     if (!r.databaseError.empty())
         ShowError(QStringLiteral("读取姓名数据时出错，分析未能完成：\n") + qs(r.databaseError), this);
